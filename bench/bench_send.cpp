@@ -1,0 +1,25 @@
+// One SmsMessage::Send to the loopback gateway against a raw socket POST of the same
+// bytes to the same server. Send includes showing the reply box (closed at once by the
+// catcher), as a user would see it.
+#include <gtest/gtest.h>
+
+#include "bench/benchutil.h"
+#include "gateway.h"
+#include "sms/smsmessage.h"
+#include "tests/support/httpserver.h"
+#include "tests/support/msgboxcatcher.h"
+
+TEST(Bench, SendAgainstRawPost) {
+  CTestHttpServer server(TORVIK_GATEWAY_PORT);
+  ASSERT_TRUE(server.IsListening());
+  server.Respond(200, "Message queued");
+  CMsgBoxCatcher catcher;
+
+  const int kRuns = 40;
+  double dSend = MedianMicros(kRuns, [] { SmsMessage("0123456789", "9876543210", "Benchmark message").Send(); });
+  ASSERT_EQ(catcher.Boxes().size(), static_cast<size_t>(kRuns));
+  std::string strRequest = server.Requests().front();
+  double dRaw = MedianMicros(kRuns, [&] { RawExchange(TORVIK_GATEWAY_PORT, strRequest); });
+  ASSERT_EQ(server.Requests().size(), static_cast<size_t>(2 * kRuns));
+  PrintRatio("Send (median)", dSend, "raw socket POST (median)", dRaw);
+}
