@@ -16,16 +16,17 @@ configure() { # dir [cmake args...]
     { cat "$root/build/$dir.configure.log"; return 1; }
 }
 
-# A loopback port nobody listens on, for the test gateway.
+# A loopback port nobody listens on, for the test gateway; the search starts at a random
+# point so that two checks on one machine rarely pick the same port.
 free_port() {
-  local port
-  for port in $(seq 28080 28180); do
+  local port base=$((28000 + RANDOM % 2000))
+  for port in $(seq "$base" $((base + 100))); do
     if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
       echo "$port"
       return
     fi
   done
-  echo 28080
+  echo "$base"
 }
 
 cmd_demo() {
