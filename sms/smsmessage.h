@@ -27,6 +27,10 @@ public:
   // failure, with nothing shown (the caller reports it). Never throws.
   bool Send();
 
+  // The exchange of Send without the box: posts the form and reads the reply into
+  // strReply. True for a 2xx status with a readable reply. Never throws.
+  bool Submit(std::string& strReply);
+
   // Shortens (or lengthens) the time-out of each HTTP step.
   void SetTimeout(unsigned long nTimeoutMs) { m_nTimeoutMs = nTimeoutMs; }
 

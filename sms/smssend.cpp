@@ -48,6 +48,16 @@ bool IsSuccessStatus(HINTERNET hRequest) {
 }  // namespace
 
 bool SmsMessage::Send() {
+  std::string strResponse;
+  if (!Submit(strResponse))
+    return false;
+  // Submit has closed the connection: the box may wait on the user for as long as it likes.
+  ShowMessageBox(nullptr, strResponse, std::string(), MB_OK);
+  return true;
+}
+
+bool SmsMessage::Submit(std::string& strResponse) {
+  strResponse.clear();
   try {
     // The user agent is the module's name, "Torvik" for the add-in.
     CInternetHandle hSession(
@@ -80,17 +90,13 @@ bool SmsMessage::Send() {
     if (!IsSuccessStatus(hRequest.Get()))
       return false;
 
-    std::string strResponse;
-    if (!ReadReply(hRequest.Get(), strResponse))
+    if (!ReadReply(hRequest.Get(), strResponse)) {
+      strResponse.clear();
       return false;
-
-    // Close the connection before the box waits on the user.
-    hRequest.Reset();
-    hConnection.Reset();
-    hSession.Reset();
-    ShowMessageBox(nullptr, strResponse, std::string(), MB_OK);
+    }
     return true;
   } catch (...) {
+    strResponse.clear();
     return false;
   }
 }
