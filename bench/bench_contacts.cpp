@@ -34,8 +34,17 @@ std::string BenchFixture() {
 
 // The calls of one read, made directly: no walk, no tree, no number list.
 size_t BareRead() {
-  const wchar_t* names[] = {L"GetNamespace", L"GetDefaultFolder", L"Folders", L"Count", L"Item", L"Name",
-                            L"Items", L"GetFirst", L"GetNext", L"FullName", L"MobileTelephoneNumber"};
+  const wchar_t* names[] = {L"GetNamespace",
+                            L"GetDefaultFolder",
+                            L"Folders",
+                            L"Count",
+                            L"Item",
+                            L"Name",
+                            L"Items",
+                            L"GetFirst",
+                            L"GetNext",
+                            L"FullName",
+                            L"MobileTelephoneNumber"};
   enum { kNs, kDefault, kFoldersId, kCount, kItem, kName, kItems, kFirst, kNext, kFull, kMobile };
   DISPID ids[11] = {};
   CComPtr<IDispatch> spApp;
@@ -50,7 +59,9 @@ size_t BareRead() {
     }
     InvokeDispatch(p, ids[n], wFlags, pArg, pArg ? 1 : 0, result);
   };
-  auto object = [](const CVariant& v) { return CComPtr<IDispatch>(v.Type() == VT_DISPATCH ? v.Get()->pdispVal : nullptr); };
+  auto object = [](const CVariant& v) {
+    return CComPtr<IDispatch>(v.Type() == VT_DISPATCH ? v.Get()->pdispVal : nullptr);
+  };
   CVariant ns, folder, list, count, sub, name, items, item, full, mobile;
   call(spApp, kNs, DISPATCH_METHOD, CVariant(L"MAPI").Get(), ns);
   call(object(ns), kDefault, DISPATCH_METHOD, CVariant(10L).Get(), folder);

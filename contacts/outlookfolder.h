@@ -11,8 +11,7 @@
 
 class COutlookFolder : public IContactFolder {
 public:
-  COutlookFolder(COutlookNames& names, CComPtr<IDispatch> spFolder)
-      : m_names(names), m_spFolder(std::move(spFolder)) {}
+  COutlookFolder(COutlookNames& names, CComPtr<IDispatch> spFolder) : m_names(names), m_spFolder(std::move(spFolder)) {}
 
   SourceResult GetName(std::string& strName) override;
   SourceResult OpenFolders() override;
@@ -24,8 +23,7 @@ public:
 
 private:
   // Calls a member that returns an object; a null object is a success with a null pointer.
-  HRESULT CallForObject(IDispatch* pDisp, OutlookMember member, CComPtr<IDispatch>& sp,
-                        const VARIANT* pArg = nullptr);
+  HRESULT CallForObject(IDispatch* pDisp, OutlookMember member, CComPtr<IDispatch>& sp, const VARIANT* pArg = nullptr);
   SourceResult NextItem(OutlookMember member, std::unique_ptr<IContactItem>& ptrItem);
 
   COutlookNames& m_names;

@@ -17,11 +17,15 @@ struct BstrTraits {
 using CBstr = CUniqueHandle<BstrTraits>;
 
 // A new BSTR holding the wide string psz.
-inline CBstr MakeBstr(const wchar_t* psz) { return CBstr(::SysAllocString(psz)); }
+inline CBstr MakeBstr(const wchar_t* psz) {
+  return CBstr(::SysAllocString(psz));
+}
 
 // Wide text (of nLength characters) in the ANSI code page; characters the code page lacks
 // become its default character.
 std::string WideToAnsi(const wchar_t* psz, size_t nLength);
 
 // The BSTR's text as a narrow string; null gives the empty string.
-inline std::string BstrToAnsi(BSTR bstr) { return bstr ? WideToAnsi(bstr, ::SysStringLen(bstr)) : std::string(); }
+inline std::string BstrToAnsi(BSTR bstr) {
+  return bstr ? WideToAnsi(bstr, ::SysStringLen(bstr)) : std::string();
+}

@@ -46,7 +46,9 @@ bool CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode) {
   return SendMessage(TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(hItem)) != 0;
 }
 
-bool CTreeCtrl::DeleteAllItems() { return SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)) != 0; }
+bool CTreeCtrl::DeleteAllItems() {
+  return SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)) != 0;
+}
 
 HIMAGELIST CTreeCtrl::SetImageList(HIMAGELIST hImageList, int nImageListType) {
   return reinterpret_cast<HIMAGELIST>(
@@ -61,7 +63,9 @@ HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const {
   return reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
 }
 
-UINT CTreeCtrl::GetCount() const { return static_cast<UINT>(SendMessage(TVM_GETCOUNT)); }
+UINT CTreeCtrl::GetCount() const {
+  return static_cast<UINT>(SendMessage(TVM_GETCOUNT));
+}
 
 std::string CTreeCtrl::GetItemText(HTREEITEM hItem) const {
   // Grows the buffer until the text fits with room to spare.

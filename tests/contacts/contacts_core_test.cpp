@@ -206,28 +206,27 @@ TEST_P(ContactWalkFailure, EndsOrGoesOnAsTheStepRequires) {
                                                 [](const std::string& s) { return s.find("|C ") != s.npos; }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, ContactWalkFailure,
-    ::testing::Values(
-        // Relied on: subfolders, items, a subfolder at each index, the first item.
-        FailureCase{"RootFolders", 0, "Folders", R::kFailed, false, 0},
-        FailureCase{"SubfolderFolders", 2, "Folders", R::kFailed, false, 2},
-        FailureCase{"SubfolderItems", 2, "Items", R::kFailed, false, 2},
-        FailureCase{"FirstItem", 1, "GetFirst", R::kFailed, false, 3},
-        FailureCase{"LostItem", 0, "Item", R::kLost, false, 0},
-        // Not relied on: a refusal reads as empty, but a lost store ends the read.
-        FailureCase{"CountRefused", 1, "Count", R::kFailed, true, 5},
-        FailureCase{"CountLost", 1, "Count", R::kLost, false, 1},
-        FailureCase{"NameRefused", 3, "Name", R::kFailed, true, 7},
-        FailureCase{"NameLost", 3, "Name", R::kLost, false, 4},
-        FailureCase{"NextRefused", 0, "GetNext", R::kFailed, true, 6},
-        FailureCase{"NextLost", 0, "GetNext", R::kLost, false, 6},
-        FailureCase{"FullNameLost", 2, "FullName", R::kLost, false, 2},
-        FailureCase{"MobileRefused", 2, "Mobile", R::kFailed, true, 6},
-        FailureCase{"MobileLost", 2, "Mobile", R::kLost, false, 2},
-        FailureCase{"ContactQueryLost", 1, "AsContact", R::kLost, false, 3},
-        FailureCase{"ContactQueryRefused", 1, "AsContact", R::kFailed, true, 6}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(Steps, ContactWalkFailure,
+                         ::testing::Values(
+                             // Relied on: subfolders, items, a subfolder at each index, the first item.
+                             FailureCase{"RootFolders", 0, "Folders", R::kFailed, false, 0},
+                             FailureCase{"SubfolderFolders", 2, "Folders", R::kFailed, false, 2},
+                             FailureCase{"SubfolderItems", 2, "Items", R::kFailed, false, 2},
+                             FailureCase{"FirstItem", 1, "GetFirst", R::kFailed, false, 3},
+                             FailureCase{"LostItem", 0, "Item", R::kLost, false, 0},
+                             // Not relied on: a refusal reads as empty, but a lost store ends the read.
+                             FailureCase{"CountRefused", 1, "Count", R::kFailed, true, 5},
+                             FailureCase{"CountLost", 1, "Count", R::kLost, false, 1},
+                             FailureCase{"NameRefused", 3, "Name", R::kFailed, true, 7},
+                             FailureCase{"NameLost", 3, "Name", R::kLost, false, 4},
+                             FailureCase{"NextRefused", 0, "GetNext", R::kFailed, true, 6},
+                             FailureCase{"NextLost", 0, "GetNext", R::kLost, false, 6},
+                             FailureCase{"FullNameLost", 2, "FullName", R::kLost, false, 2},
+                             FailureCase{"MobileRefused", 2, "Mobile", R::kFailed, true, 6},
+                             FailureCase{"MobileLost", 2, "Mobile", R::kLost, false, 2},
+                             FailureCase{"ContactQueryLost", 1, "AsContact", R::kLost, false, 3},
+                             FailureCase{"ContactQueryRefused", 1, "AsContact", R::kFailed, true, 6}),
+                         [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.pszName; });
 
 TEST(ContactWalk, MissingSubfolderEndsTheRead) {
   FakeStore store = SampleStore();

@@ -166,9 +166,13 @@ DWORD g_nLastCall = 0;
 DWORD g_nIdleSince = 0;
 ULONG g_nObjects = 0;
 
-void NoteCall() { g_nLastCall = ::GetTickCount(); }
+void NoteCall() {
+  g_nLastCall = ::GetTickCount();
+}
 
-void ServerAddRef() { g_nObjects = ::CoAddRefServerProcess(); }
+void ServerAddRef() {
+  g_nObjects = ::CoAddRefServerProcess();
+}
 void ServerRelease() {
   g_nObjects = ::CoReleaseServerProcess();
   if (g_nObjects == 0)
@@ -512,7 +516,9 @@ std::wstring GuidString(REFGUID guid) {
   return sz;
 }
 
-std::wstring ClassKey() { return L"Software\\Classes\\CLSID\\" + GuidString(kClsidApplication); }
+std::wstring ClassKey() {
+  return L"Software\\Classes\\CLSID\\" + GuidString(kClsidApplication);
+}
 
 std::wstring ModulePath() {
   wchar_t sz[MAX_PATH] = L"";

@@ -82,4 +82,6 @@ std::vector<std::string> DumpTree(const CTreeCtrl& tree) {
   return lines;
 }
 
-std::string Ansi(const wchar_t* psz) { return WideToAnsi(psz, std::wcslen(psz)); }
+std::string Ansi(const wchar_t* psz) {
+  return WideToAnsi(psz, std::wcslen(psz));
+}

@@ -15,4 +15,6 @@ inline std::wstring FakeOutlookFixturePath() {
 }
 
 // Held by the server from its start until it exits.
-inline const wchar_t* FakeOutlookAliveMutex() { return L"TorvikOutlookStandInAlive"; }
+inline const wchar_t* FakeOutlookAliveMutex() {
+  return L"TorvikOutlookStandInAlive";
+}
