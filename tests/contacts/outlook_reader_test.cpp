@@ -9,6 +9,7 @@
 
 #include "contacts/outlookreader.h"
 #include "framework/comptr.h"
+#include "framework/dispatch.h"
 #include "framework/treectrl.h"
 #include "tests/contacts/fakeoutlook.h"
 
@@ -145,6 +146,38 @@ TEST_F(ReaderTest, NamesAreLookedUpOncePerRead) {
   // FullName, MobileTelephoneNumber: each once, for 3 folders and 10 items.
   EXPECT_EQ(nNames, 11);
   EXPECT_GT(nInvokes, 40);
+}
+
+}  // namespace
+
+namespace {
+
+CComPtr<IDispatch> CallForObject(IDispatch* pDisp, const wchar_t* pszName, WORD wFlags, const VARIANT* pArg) {
+  DISPID nId = 0;
+  CVariant value;
+  CComPtr<IDispatch> sp;
+  if (SUCCEEDED(GetDispId(pDisp, pszName, nId)) &&
+      SUCCEEDED(InvokeDispatch(pDisp, nId, wFlags, pArg, pArg ? 1 : 0, value)))
+    VariantToDispatch(value, sp);
+  return sp;
+}
+
+// LoadFolder on its own: under any parent item, appending to the number list as it stands.
+TEST_F(ReaderTest, LoadFolderAddsUnderTheGivenItemAndAppendsNumbers) {
+  ASSERT_TRUE(WriteFakeOutlookFixture("folder F\n  contact X | 9\ncontact A | 1\n"));
+  CComPtr<IDispatch> spApp;
+  ASSERT_HRESULT_SUCCEEDED(::CoCreateInstance(CLSID_OutlookApplication, nullptr, CLSCTX_LOCAL_SERVER,
+                                              IID_OutlookApplication, reinterpret_cast<void**>(spApp.Put())));
+  CComPtr<IDispatch> spNamespace = CallForObject(spApp, L"GetNamespace", DISPATCH_METHOD, CVariant(L"MAPI").Get());
+  ASSERT_TRUE(spNamespace);
+  CComPtr<IDispatch> spFolder = CallForObject(spNamespace, L"GetDefaultFolder", DISPATCH_METHOD, CVariant(10L).Get());
+  ASSERT_TRUE(spFolder);
+
+  HTREEITEM hParent = m_tree.InsertItem("Parent", 5, 6);
+  EXPECT_TRUE(LoadFolder(m_tree, m_numbers, hParent, spFolder));
+  EXPECT_EQ(DumpTree(m_tree), (Lines{"Parent |5,6|0", "  F |1,1|0", "    X - 9 |2,2|2", "  A - 1 |2,2|3"}));
+  EXPECT_EQ(m_numbers, (Lines{"stale", "entries", "9", "1"}));
+  EXPECT_FALSE(LoadFolder(m_tree, m_numbers, hParent, nullptr));
 }
 
 }  // namespace
