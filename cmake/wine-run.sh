@@ -95,10 +95,6 @@ case "${1:-}" in
     ensure_display || exit 1
     ensure_prefix
     start_keeper
-    # Wait until the wineserver answers. Whichever Wine process starts the wineserver hands
-    # it its output descriptors; had the first test program started it, the test runner
-    # would wait on the test's output pipe until the wineserver ends.
-    $wine cmd /c exit </dev/null >/dev/null 2>&1 7>&-
     exit 0
     ;;
   --down)
