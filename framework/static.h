@@ -1,0 +1,6 @@
+#pragma once
+// A static control.
+
+#include "framework/wnd.h"
+
+class CStatic : public CWnd {};
