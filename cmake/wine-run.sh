@@ -34,6 +34,16 @@ detach() {
   detached_pid=$!
 }
 
+# Runs "$@" in the foreground with the same clean set of descriptors.
+run_clean() {
+  (
+    for fd in $(ls /proc/$BASHPID/fd); do
+      case " 0 1 2 " in *" $fd "*) ;; *) eval "exec $fd>&-" 2>/dev/null ;; esac
+    done
+    exec "$@"
+  ) </dev/null >/dev/null 2>&1
+}
+
 ensure_display() {
   [ -n "${DISPLAY:-}" ] && return 0
   if [ -s "$state/display" ] && [ -s "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
@@ -57,9 +67,9 @@ ensure_prefix() {
   [ -f "$WINEPREFIX/.torvik-ready" ] && return 0
   echo "wine-run: creating $WINEPREFIX" >&2
   rm -rf "$WINEPREFIX"
-  $wine wineboot -i >/dev/null 2>&1 7>&-
+  run_clean $wine wineboot -i
   # Without a window manager Wine waits for each hide or destroy of a top-level window.
-  $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 7>&-
+  run_clean $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
   wineserver -w
   touch "$WINEPREFIX/.torvik-ready"
 }
@@ -72,6 +82,10 @@ start_keeper() {
   # hours).
   detach bash -c "sleep 7200 | $wine cmd /c 'set /p x='" </dev/null >/dev/null 2>&1
   echo "$detached_pid" >"$state/keeper-$arch.pid"
+  # Wait until the wineserver and Wine's services run, started by a process of ours with
+  # clean descriptors: a test program that started them itself would hand them its output
+  # pipe, and its runner would wait for that pipe until the services end.
+  run_clean $wine cmd /c exit
 }
 
 case "${1:-}" in
