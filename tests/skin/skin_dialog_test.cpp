@@ -142,6 +142,9 @@ TEST_F(SkinDialog, FollowsActivationInFrameIconAndCloseButton) {
 }
 
 TEST_F(SkinDialog, CloseButtonHidesAModelessDialogAndCarriesItsTooltip) {
+  // The tooltip comes with the first hover.
+  EXPECT_EQ(m_dlg.CloseButton().GetToolTip(), nullptr);
+  m_dlg.CloseButton().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
   CToolTipCtrl* pTip = m_dlg.CloseButton().GetToolTip();
   ASSERT_NE(pTip, nullptr);
   EXPECT_TRUE(::GetWindowLongW(pTip->m_hWnd, GWL_STYLE) & TTS_ALWAYSTIP);
