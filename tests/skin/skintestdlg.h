@@ -32,6 +32,7 @@ public:
     m_btnDisabled.SubclassDlgItem(IDC_TEST_DISABLED, m_hWnd);
     m_lblTo.SubclassDlgItem(IDC_TEST_LABEL_TO, m_hWnd);
     m_lblMessage.SubclassDlgItem(IDC_TEST_LABEL_MESSAGE, m_hWnd);
+    m_lblFrom.SubclassDlgItem(IDC_TEST_LABEL_FROM, m_hWnd);
   }
 
   CBmpToolButton& CloseButton() { return m_btnClose; }
@@ -39,7 +40,7 @@ public:
 
   CSkinEdit m_editTo, m_editFrom, m_editMessage;
   CSkinButton m_btnSend, m_btnCancel, m_btnChoose, m_btnDisabled;
-  CSkinLabel m_lblTo, m_lblMessage;
+  CSkinLabel m_lblTo, m_lblMessage, m_lblFrom;
 };
 
 // Runs the messages waiting on this thread.
