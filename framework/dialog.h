@@ -14,6 +14,11 @@ public:
   INT_PTR DoModal();
   // Creates the dialog modeless (hidden unless the template says WS_VISIBLE).
   bool Create();
+  bool Create(UINT nIDTemplate, CWnd* pParentWnd) {
+    m_nIDTemplate = nIDTemplate;
+    m_pParentWnd = pParentWnd;
+    return Create();
+  }
   // Ends a modal dialog's loop with nResult; a modeless dialog is only hidden.
   void EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
 

@@ -190,3 +190,30 @@ TEST(SkinDialogModal, CloseButtonEndsTheModalLoopWithCancel) {
   CClosingDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
+
+TEST_F(SkinDialog, HoveringTheCloseButtonShowsItsTipAlsoWhileInactive) {
+  // Another window is active: the tip must show all the same.
+  HWND hOther = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600, 500, 80, 40, nullptr, nullptr,
+                                  nullptr, nullptr);
+  ::SetForegroundWindow(hOther);
+  ::SetActiveWindow(hOther);
+  PumpMessages();
+  ASSERT_NE(::GetActiveWindow(), m_dlg.m_hWnd);
+
+  HWND hClose = m_dlg.CloseButton().m_hWnd;
+  CRect rect;
+  ::GetWindowRect(hClose, &rect);
+  ::SetCursorPos(rect.left + 10, rect.top + 10);
+  // One move, then the mouse rests: the tip appears after the usual delay.
+  ::SendMessageW(hClose, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  bool bShown = false;
+  for (int i = 0; i < 60 && !bShown; ++i) {
+    PumpMessages();
+    CToolTipCtrl* pTip = m_dlg.CloseButton().GetToolTip();
+    bShown = pTip != nullptr && ::IsWindowVisible(pTip->m_hWnd);
+    if (!bShown)
+      ::Sleep(50);
+  }
+  EXPECT_TRUE(bShown);
+  ::DestroyWindow(hOther);
+}
