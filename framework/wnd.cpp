@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/module.h"
+
 namespace {
 const wchar_t kObjectProp[] = L"Torvik.CWnd";
 
@@ -83,10 +85,9 @@ bool CWnd::CreateEx(DWORD dwExStyle, LPCWSTR pszClass, const char* pszText, DWOR
     ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, wstrText.data(), nChars);
   }
   HookWindowCreate(this);
-  HWND hWnd =
-      ::CreateWindowExW(dwExStyle, pszClass, pszText ? wstrText.c_str() : nullptr, dwStyle, rect.left, rect.top,
-                        rect.right - rect.left, rect.bottom - rect.top, hWndParent,
-                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), ::GetModuleHandleW(nullptr), nullptr);
+  HWND hWnd = ::CreateWindowExW(dwExStyle, pszClass, pszText ? wstrText.c_str() : nullptr, dwStyle, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, hWndParent,
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), ModuleInstance(), nullptr);
   UnhookWindowCreate();
   if (hWnd == nullptr) {
     // Creation failed after the hook bound the window: forget it.
