@@ -3,7 +3,9 @@
 // Provided by the linker at the start of every PE image.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
-HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+HINSTANCE ModuleInstance() {
+  return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
 
 std::string LoadResString(UINT nId) {
   // With a zero buffer size LoadStringW hands out a pointer to the resource itself, so a
