@@ -202,3 +202,12 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM
   }
   return lResult;
 }
+
+void FocusNextTabStop(HWND hWnd) {
+  HWND hWndParent = ::GetParent(hWnd);
+  if (hWndParent == nullptr)
+    return;
+  HWND hWndNext = ::GetNextDlgTabItem(hWndParent, hWnd, FALSE);
+  if (hWndNext != nullptr)
+    ::SetFocus(hWndNext);
+}

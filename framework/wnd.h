@@ -89,3 +89,7 @@ private:
   WNDPROC m_pfnSuper = nullptr;
   MSG m_msgCurrent = {};
 };
+
+// Moves the keyboard focus from hWnd to the next tab stop of its parent dialog, as the
+// dialog manager does for Tab, for controls that take the Tab key themselves.
+void FocusNextTabStop(HWND hWnd);

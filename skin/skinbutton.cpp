@@ -28,12 +28,7 @@ void CSkinButton::DrawItem(DRAWITEMSTRUCT* pDrawItem) {
 
 LRESULT CSkinButton::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
   if (nMsg == WM_KEYDOWN && m_bTabNavigation && wParam == VK_TAB) {
-    HWND hWndParent = ::GetParent(m_hWnd);
-    if (hWndParent != nullptr) {
-      HWND hWndNext = ::GetNextDlgTabItem(hWndParent, m_hWnd, FALSE);
-      if (hWndNext != nullptr)
-        ::SetFocus(hWndNext);
-    }
+    FocusNextTabStop(m_hWnd);
     return 0;
   }
   return CButton::WindowProc(nMsg, wParam, lParam);

@@ -10,12 +10,7 @@ LRESULT CSkinEdit::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_KEYDOWN:
       if (m_bTabNavigation && wParam == VK_TAB) {
-        HWND hWndParent = ::GetParent(m_hWnd);
-        if (hWndParent != nullptr) {
-          HWND hWndNext = ::GetNextDlgTabItem(hWndParent, m_hWnd, FALSE);
-          if (hWndNext != nullptr)
-            ::SetFocus(hWndNext);
-        }
+        FocusNextTabStop(m_hWnd);
         return 0;
       }
       break;
