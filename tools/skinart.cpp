@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "skin/skincolors.h"
+
 namespace {
 
 // Colours are 0xAARRGGBB; bitmaps ignore the alpha byte, icons use it.
@@ -16,12 +18,18 @@ constexpr uint32_t Rgb(int r, int g, int b) {
 
 const uint32_t kWhite = Rgb(255, 255, 255);
 const uint32_t kBlack = Rgb(0, 0, 0);
-const uint32_t kBorderActive = Rgb(220, 118, 0);
-const uint32_t kFillActive = Rgb(253, 158, 49);
-const uint32_t kBorderInactive = Rgb(230, 159, 76);
-const uint32_t kFillInactive = Rgb(254, 187, 110);
-const uint32_t kBlue = Rgb(4, 105, 166);
-const uint32_t kButtonFill = Rgb(142, 174, 203);
+// The skin's own palette, so the art and the code that draws beside it never disagree.
+constexpr uint32_t FromSkin(uint32_t crSkin) {
+  return Rgb(static_cast<int>(crSkin & 0xFF), static_cast<int>((crSkin >> 8) & 0xFF),
+             static_cast<int>((crSkin >> 16) & 0xFF));
+}
+
+const uint32_t kBorderActive = FromSkin(kSkinBorderActive);
+const uint32_t kFillActive = FromSkin(kSkinFillActive);
+const uint32_t kBorderInactive = FromSkin(kSkinBorderInactive);
+const uint32_t kFillInactive = FromSkin(kSkinFillInactive);
+const uint32_t kBlue = FromSkin(kSkinControlBorder);
+const uint32_t kButtonFill = FromSkin(kSkinButtonFill);
 
 struct Image {
   int w, h;
