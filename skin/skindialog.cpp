@@ -49,7 +49,10 @@ LRESULT CSkinDialog::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
       return Default();
     case WM_ACTIVATE:
       OnActivate(LOWORD(wParam));
-      return 0;
+      // The dialog's own processing still runs: it keeps the focused control on
+      // deactivation and gives it the focus back on reactivation, so keys typed after a
+      // switch back reach the control the user left instead of going nowhere.
+      return Default();
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_SKIN_CLOSE && lParam != 0) {
         OnCloseButton();

@@ -103,7 +103,7 @@ TEST_F(SkinDialog, LosingTheCaptureEndsADrag) {
   EXPECT_EQ(m_dlg.GetWindowRect().left, before.left);
 }
 
-TEST_F(SkinDialog, FollowsActivationInFrameIconAndCloseButton) {
+TEST_F(SkinDialog, FollowsActivationInFrameIconCloseButtonAndFocus) {
   const int W = m_dlg.GetWindowRect().right - m_dlg.GetWindowRect().left;
   HWND hClose = m_dlg.CloseButton().m_hWnd;
   CBitmap phoneActive, phoneInactive;
@@ -123,6 +123,8 @@ TEST_F(SkinDialog, FollowsActivationInFrameIconAndCloseButton) {
     EXPECT_EQ(GetRValue(PixelOf(hClose, 10, 10)) > 120 && GetGValue(PixelOf(hClose, 10, 10)) < 90, true);
   };
   check(true);
+  HWND hEdit = ::GetDlgItem(m_dlg.m_hWnd, IDC_TEST_EDIT_FROM);
+  ::SetFocus(hEdit);
 
   // Another window takes the activation.
   HWND hOther = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600, 500, 80, 40, nullptr, nullptr,
@@ -138,6 +140,8 @@ TEST_F(SkinDialog, FollowsActivationInFrameIconAndCloseButton) {
   Repaint();
   ASSERT_EQ(::GetActiveWindow(), m_dlg.m_hWnd);
   check(true);
+  // The control that had the focus has it again.
+  EXPECT_EQ(::GetFocus(), hEdit);
   ::DestroyWindow(hOther);
 }
 
