@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, once: the mingw-w64 cross
 # compilers, Wine (32- and 64-bit), Xvfb, CMake, Ninja and GoogleTest's sources.
-# Idempotent: does nothing when everything is already there.
+# Idempotent: does nothing when everything is already there. Recommended packages come
+# too: Wine draws its text with the fonts and X libraries it only recommends.
 set -euo pipefail
 
 packages=(
@@ -30,4 +31,4 @@ fi
 echo "install-deps: installing ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${packages[@]}" >/dev/null
