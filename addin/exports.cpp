@@ -14,7 +14,9 @@ BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD nReason, LPVOID) {
 }
 
 // No object of ours is alive, so the module may always be unloaded.
-STDAPI DllCanUnloadNow() { return S_OK; }
+STDAPI DllCanUnloadNow() {
+  return S_OK;
+}
 
 STDAPI DllGetClassObject(REFCLSID, REFIID, LPVOID* ppv) {
   if (ppv == nullptr)
@@ -24,7 +26,11 @@ STDAPI DllGetClassObject(REFCLSID, REFIID, LPVOID* ppv) {
 }
 
 // Registration comes with the registry scripts.
-STDAPI DllRegisterServer() { return E_NOTIMPL; }
-STDAPI DllUnregisterServer() { return E_NOTIMPL; }
+STDAPI DllRegisterServer() {
+  return E_NOTIMPL;
+}
+STDAPI DllUnregisterServer() {
+  return E_NOTIMPL;
+}
 
 }  // extern "C"

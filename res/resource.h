@@ -2,10 +2,10 @@
 // Resource ids of Torvik.dll. Shared by the resource script and the code.
 
 // Strings
-#define IDS_GATEWAY_HOST 101       // host name of the SMS gateway
-#define IDS_GATEWAY_PATH 102       // path of the gateway's form handler
+#define IDS_GATEWAY_HOST 101  // host name of the SMS gateway
+#define IDS_GATEWAY_PATH 102  // path of the gateway's form handler
 #define IDS_SEND_FAILED 103
-#define IDS_PRODUCT_NAME 104       // caption of every error box
+#define IDS_PRODUCT_NAME 104  // caption of every error box
 #define IDS_INVALID_SENDER 105
 #define IDS_INVALID_RECIPIENT 106
 #define IDS_INVALID_MESSAGE 107
@@ -43,4 +43,4 @@
 #define IDB_BANNER 235
 
 // Controls
-#define IDC_SKIN_CLOSE 1001        // the close button of every skinned dialog
+#define IDC_SKIN_CLOSE 1001  // the close button of every skinned dialog

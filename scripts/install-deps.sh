@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64 wine wine32:i386 wine64 libwine-dev xvfb xauth x11-utils imagemagick
-  cmake ninja-build g++ googletest libgtest-dev procps psmisc util-linux ca-certificates
+  cmake ninja-build g++ googletest libgtest-dev clang-format git procps psmisc util-linux ca-certificates
 )
 
 sudo=

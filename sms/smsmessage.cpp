@@ -3,7 +3,9 @@
 #include "sms/urlencode.h"
 
 namespace {
-std::string Capped(const std::string& strValue) { return strValue.substr(0, SmsMessage::kFieldCap); }
+std::string Capped(const std::string& strValue) {
+  return strValue.substr(0, SmsMessage::kFieldCap);
+}
 }  // namespace
 
 SmsMessage::SmsMessage(const std::string& to, const std::string& from, const std::string& message)

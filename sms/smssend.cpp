@@ -74,8 +74,8 @@ bool SmsMessage::Submit(std::string& strResponse) {
     SetInternetTimeouts(hConnection.Get(), m_nTimeoutMs);
 
     std::string strServiceUrl = LoadResString(IDS_GATEWAY_PATH);
-    CInternetHandle hRequest(::HttpOpenRequestA(hConnection.Get(), "POST", strServiceUrl.c_str(), "HTTP/1.0",
-                                                nullptr, nullptr, kRequestFlags, kContext));
+    CInternetHandle hRequest(::HttpOpenRequestA(hConnection.Get(), "POST", strServiceUrl.c_str(), "HTTP/1.0", nullptr,
+                                                nullptr, kRequestFlags, kContext));
     if (!hRequest)
       return false;
     SetInternetTimeouts(hRequest.Get(), m_nTimeoutMs);

@@ -26,7 +26,9 @@ protected:
     size_t nPos = strRequest.find("\r\n\r\n");
     return nPos == std::string::npos ? std::string() : strRequest.substr(nPos + 4);
   }
-  static std::string Head(const std::string& strRequest) { return strRequest.substr(0, strRequest.find("\r\n\r\n") + 2); }
+  static std::string Head(const std::string& strRequest) {
+    return strRequest.substr(0, strRequest.find("\r\n\r\n") + 2);
+  }
 
   CMsgBoxCatcher m_catcher;
 };

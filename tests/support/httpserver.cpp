@@ -14,7 +14,9 @@ struct WinsockInit {
   }
 };
 
-void EnsureWinsock() { static WinsockInit s_init; }
+void EnsureWinsock() {
+  static WinsockInit s_init;
+}
 
 // Waits until the socket is readable or the stop flag is raised.
 bool WaitReadable(SOCKET s, const std::atomic<bool>& bStop) {
@@ -34,10 +36,14 @@ bool WaitReadable(SOCKET s, const std::atomic<bool>& bStop) {
 
 const char* Reason(int nStatus) {
   switch (nStatus) {
-  case 200: return "OK";
-  case 404: return "Not Found";
-  case 500: return "Internal Server Error";
-  default: return "Status";
+    case 200:
+      return "OK";
+    case 404:
+      return "Not Found";
+    case 500:
+      return "Internal Server Error";
+    default:
+      return "Status";
   }
 }
 
@@ -157,26 +163,26 @@ void CTestHttpServer::Serve(SOCKET client) {
   m_cv.notify_all();
 
   switch (mode) {
-  case Mode::Respond:
-    SendAll(client, "HTTP/1.0 " + std::to_string(nStatus) + " " + Reason(nStatus) +
-                        "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(strBody.size()) +
-                        "\r\nConnection: close\r\n\r\n" + strBody);
-    ::shutdown(client, SD_SEND);
-    break;
-  case Mode::NeverAnswer:
-    // Hold the line until the client gives up (it closes) or the test ends.
-    while (WaitReadable(client, m_bStop) && ::recv(client, buf, sizeof buf, 0) > 0) {
-    }
-    break;
-  case Mode::Stream: {
-    // Without a length the body lasts until the connection ends; stop at 64 MiB at most.
-    if (!SendAll(client, "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n"))
+    case Mode::Respond:
+      SendAll(client, "HTTP/1.0 " + std::to_string(nStatus) + " " + Reason(nStatus) +
+                          "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(strBody.size()) +
+                          "\r\nConnection: close\r\n\r\n" + strBody);
+      ::shutdown(client, SD_SEND);
       break;
-    std::string strChunk(16 * 1024, 'x');
-    while (!m_bStop && m_nStreamed < (64u << 20) && SendAll(client, strChunk))
-      m_nStreamed += strChunk.size();
-    break;
-  }
+    case Mode::NeverAnswer:
+      // Hold the line until the client gives up (it closes) or the test ends.
+      while (WaitReadable(client, m_bStop) && ::recv(client, buf, sizeof buf, 0) > 0) {
+      }
+      break;
+    case Mode::Stream: {
+      // Without a length the body lasts until the connection ends; stop at 64 MiB at most.
+      if (!SendAll(client, "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n"))
+        break;
+      std::string strChunk(16 * 1024, 'x');
+      while (!m_bStop && m_nStreamed < (64u << 20) && SendAll(client, strChunk))
+        m_nStreamed += strChunk.size();
+      break;
+    }
   }
 }
 
