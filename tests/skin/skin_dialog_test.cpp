@@ -36,6 +36,15 @@ protected:
     PumpMessages();
   }
   LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+  // Shows a window of its own and makes it the active one; the caller destroys it.
+  static HWND ActivateOtherWindow() {
+    HWND hOther = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600, 500, 80, 40, nullptr, nullptr,
+                                    nullptr, nullptr);
+    ::SetForegroundWindow(hOther);
+    ::SetActiveWindow(hOther);
+    PumpMessages();
+    return hOther;
+  }
 
   CTestSkinDlg m_dlg;
 };
@@ -127,10 +136,7 @@ TEST_F(SkinDialog, FollowsActivationInFrameIconCloseButtonAndFocus) {
   ::SetFocus(hEdit);
 
   // Another window takes the activation.
-  HWND hOther = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600, 500, 80, 40, nullptr, nullptr,
-                                  nullptr, nullptr);
-  ::SetForegroundWindow(hOther);
-  ::SetActiveWindow(hOther);
+  HWND hOther = ActivateOtherWindow();
   Repaint();
   ASSERT_NE(::GetActiveWindow(), m_dlg.m_hWnd);
   check(false);
@@ -197,11 +203,7 @@ TEST(SkinDialogModal, CloseButtonEndsTheModalLoopWithCancel) {
 
 TEST_F(SkinDialog, HoveringTheCloseButtonShowsItsTipAlsoWhileInactive) {
   // Another window is active: the tip must show all the same.
-  HWND hOther = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600, 500, 80, 40, nullptr, nullptr,
-                                  nullptr, nullptr);
-  ::SetForegroundWindow(hOther);
-  ::SetActiveWindow(hOther);
-  PumpMessages();
+  HWND hOther = ActivateOtherWindow();
   ASSERT_NE(::GetActiveWindow(), m_dlg.m_hWnd);
 
   HWND hClose = m_dlg.CloseButton().m_hWnd;
